@@ -1,0 +1,13 @@
+# The built program answers --version and --help and refuses unknown options.
+execute_process(COMMAND ${PROGRAM} --version RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^muzyka [0-9]")
+  message(FATAL_ERROR "--version: ${rc} ${out}")
+endif()
+execute_process(COMMAND ${PROGRAM} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "--service DOMAIN")
+  message(FATAL_ERROR "--help: ${rc} ${out}")
+endif()
+execute_process(COMMAND ${PROGRAM} --no-such-option RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "an unknown option was accepted")
+endif()
