@@ -24,7 +24,8 @@ build-sanitize: deps
 
 test: build build-sanitize
 	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
-	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 ctest --output-on-failure -j$(JOBS)
 
 demo: build
 	tools/run_demo.sh build
