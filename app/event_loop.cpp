@@ -1,6 +1,7 @@
 #include "core.h"
 
 #include "../platform/gui.h"
+#include "../search/search.h"
 #include "../ui/pointer_feedback.h"
 #include "program_state.h"
 
@@ -14,7 +15,7 @@ struct DispatchEntry {
 // Only the ResultsList's handler looks at the event type; the others act on every event.
 const DispatchEntry DispatchTable[] = {
     {ResultsList, nullptr},
-    {SearchButton, nullptr},
+    {SearchButton, RunSearchCommand},
     {SaveButton, nullptr},
     {DownloadButton, nullptr},
     {PauseButton, nullptr},

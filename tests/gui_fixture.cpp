@@ -6,10 +6,11 @@
 
 #include <QCursor>
 
-void EnsureProgramStarted() {
+void EnsureProgramStarted(const std::string& serviceDomain) {
     static bool started = false;
     if (started) return;
     started = true;
+    ServiceDomain = serviceDomain;
     static int argc = 1;
     static char name[] = "muzyka-test";
     static char* argv[] = {name, nullptr};
