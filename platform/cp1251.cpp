@@ -6,12 +6,22 @@
 
 namespace {
 
-// One converter per direction and thread: iconv descriptors carry shift state and are not shareable.
-std::string Convert(const char* to, const char* from, const std::string& in) {
-    thread_local iconv_t toUtf8 = iconv_open("UTF-8", "WINDOWS-1251");
-    thread_local iconv_t toCp1251 = iconv_open("WINDOWS-1251", "UTF-8");
-    iconv_t cd = std::string(to) == "UTF-8" ? toUtf8 : toCp1251;
-    (void)from;
+enum Direction { ToUtf8, ToCp1251 };
+
+// One pair of converters per thread, closed when the thread ends: iconv descriptors carry
+// shift state and are not to be shared.
+struct Converters {
+    iconv_t toUtf8 = iconv_open("UTF-8", "WINDOWS-1251");
+    iconv_t toCp1251 = iconv_open("WINDOWS-1251", "UTF-8");
+    ~Converters() {
+        if (toUtf8 != iconv_t(-1)) iconv_close(toUtf8);
+        if (toCp1251 != iconv_t(-1)) iconv_close(toCp1251);
+    }
+};
+
+std::string Convert(Direction direction, const std::string& in) {
+    thread_local Converters converters;
+    iconv_t cd = direction == ToUtf8 ? converters.toUtf8 : converters.toCp1251;
     if (cd == iconv_t(-1) || in.empty()) return in;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string out(in.size() * 3 + 4, '\0');
@@ -24,7 +34,7 @@ std::string Convert(const char* to, const char* from, const std::string& in) {
         if (errno != EILSEQ && errno != EINVAL) break;
         // Skip one undecodable byte (or one whole UTF-8 sequence) and mark it.
         size_t skip = 1;
-        if (cd == toCp1251)
+        if (direction == ToCp1251)
             while (skip < inLeft && (static_cast<unsigned char>(inPtr[skip]) & 0xC0) == 0x80) ++skip;
         inPtr += skip;
         inLeft -= skip;
@@ -38,5 +48,5 @@ std::string Convert(const char* to, const char* from, const std::string& in) {
 
 } // namespace
 
-std::string Utf8FromCp1251(const std::string& bytes) { return Convert("UTF-8", "WINDOWS-1251", bytes); }
-std::string Cp1251FromUtf8(const std::string& utf8) { return Convert("WINDOWS-1251", "UTF-8", utf8); }
+std::string Utf8FromCp1251(const std::string& bytes) { return Convert(ToUtf8, bytes); }
+std::string Cp1251FromUtf8(const std::string& utf8) { return Convert(ToCp1251, utf8); }

@@ -1,5 +1,6 @@
 // The text routines of the search and the addresses built from the service's domain.
 #include "../app/program_state.h"
+#include "../platform/cp1251.h"
 #include "../platform/web.h"
 #include "../search/search.h"
 #include "../ui/login.h"
@@ -78,6 +79,18 @@ TEST(LoginAddressTest, HoldsTheAccountUnencodedAndEndsWithTheSpacedParameter) {
 TEST(WireAddressTest, EncodesOnlyWhatAnAddressCannotCarry) {
     EXPECT_EQ(EncodeAddressForWire("http://h/p?q=a b&r=%41"), "http://h/p?q=a%20b&r=%41");
     EXPECT_EQ(EncodeAddressForWire(std::string("x\xC0\x01\x7F\"<>")), "x%C0%01%7F%22%3C%3E");
+}
+
+} // namespace
+
+namespace {
+
+TEST(Cp1251Test, ConvertsBothWaysAndMarksWhatItCannotCarry) {
+    EXPECT_EQ(Utf8FromCp1251("\xCC\xF3\xE7\xFB\xEA\xE0 \x95\xAB\xBB"), "Музыка •«»");
+    EXPECT_EQ(Cp1251FromUtf8("Музыка •«»"), "\xCC\xF3\xE7\xFB\xEA\xE0 \x95\xAB\xBB");
+    EXPECT_EQ(Cp1251FromUtf8("a\xE2\x82\xACz"), "a\x88z");  // the euro sign has a byte of its own
+    EXPECT_EQ(Cp1251FromUtf8("a\xE4\xB8\xADz"), "a?z");     // a CJK character has none
+    EXPECT_EQ(Utf8FromCp1251("\x98"), "?");                 // the one unassigned byte
 }
 
 } // namespace
