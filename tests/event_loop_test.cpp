@@ -7,6 +7,9 @@
 
 #include <QTest>
 #include <QTimer>
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressBar>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -116,6 +119,54 @@ void RunUntilClosed() {
 TEST(ProgramEndTest, CloseRequestOfTheMainWindowEndsTheProcessWithCodeZero) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(RunUntilClosed(), ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+
+namespace {
+
+// The plain controls of a second window: a push button's click, a progress bar, texts, and
+// closing the window takes its controls with it.
+TEST_F(EventLoopTest, ASecondWindowWithPlainControls) {
+    CreateTopLevelWindow(10, "\xD2\xE5\xF1\xF2", 370, 130, FrameCloseBoxOnly, BackgroundButtonFace); // "Тест"
+    CreateGroupFrame(13, {10}, 5, 0, 360, 120, "");
+    CreateProgressBar(12, {10}, 15, 40, 340, 20);
+    CreateStaticText(14, {10}, 15, 70, 250, 17, "\xD0\xE0\xE7\xEC\xE5\xF0 : "); // "Размер : "
+    CreatePushButton(11, {10}, 280, 80, 70, 20, "OK");
+    ShowWindow(10);
+    EXPECT_EQ(WidgetForWindow(10)->size(), QSize(370, 130));
+    EXPECT_EQ(ControlText(14), "\xD0\xE0\xE7\xEC\xE5\xF0 : ");
+    SetControlText(14, "4.768372");
+    EXPECT_EQ(ControlText(14), "4.768372");
+    SetProgressRange(12, 0, 5000000);
+    SetProgressPosition(12, 2500000);
+    EXPECT_EQ(qobject_cast<QProgressBar*>(WidgetForControl(12))->value(), 2500000);
+
+    QTest::mouseClick(WidgetForControl(11), Qt::LeftButton);
+    auto events = ControlEventsOf(11);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].window, 10);
+    EXPECT_EQ(events[0].type, TypeLeftClick);
+
+    CloseWindow(10);
+    EXPECT_FALSE(WindowExists(10));
+    for (int control : {11, 12, 13, 14}) EXPECT_FALSE(ControlExists(control)) << control;
+    EXPECT_TRUE(WindowExists(MainWindow));
+}
+
+TEST_F(EventLoopTest, TheWarningMessageIsModalForTheWholeProgram) {
+    bool wasModal = false;
+    QString text;
+    QTimer::singleShot(50, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        wasModal = box->windowModality() == Qt::ApplicationModal;
+        text = qobject_cast<QMessageBox*>(box)->text();
+        box->close();
+    });
+    ShowWarningMessage("", "\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0 \xE7\xE0\xED\xFF\xF2\xE0!"); // "Программа занята!"
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(text, QString::fromUtf8("Программа занята!"));
 }
 
 } // namespace
