@@ -3,6 +3,7 @@
 #include "../app/program_state.h"
 #include "../platform/gui.h"
 #include "../platform/qt/gui_widgets.h"
+#include "../search/search.h"
 #include "../ui/pointer_feedback.h"
 #include "../ui/skin.h"
 #include "gui_fixture.h"
@@ -97,6 +98,7 @@ TEST_F(MainWindowTest, SkinColoursShowAtSamplePixels) {
 }
 
 TEST_F(MainWindowTest, OnlyTheFiveActingControlsHaveAnEntry) {
+    EXPECT_EQ(ActionForControl(SearchButton), &RunSearchCommand);
     for (int control : {1, 2, 4, 9, 12, 13, 14, 15, 16, 24}) EXPECT_EQ(ActionForControl(control), nullptr) << control;
     for (int control = 100; control <= 185; ++control) EXPECT_EQ(ActionForControl(control), nullptr) << control;
 }

@@ -27,39 +27,43 @@ struct PressRecord {
 };
 std::map<int, PressRecord> presses;
 
-// Turns raw input anywhere in the program into passes of the loop; a propagated event (the
-// same object offered to a parent) counts once.
+// Turns raw input anywhere in the program into passes of the loop. An event that a child leaves
+// to its parent is offered to the filter again; it counts once. Events are told apart by their
+// kind, time stamp and screen position (their addresses repeat: the toolkit builds them on the stack).
 class ProgramEventFilter : public QObject {
   public:
     bool eventFilter(QObject* receiver, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(receiver);
-        if (!widget || event == lastSeen) return false;
+        if (!widget) return false;
+        int kind = 0;
         switch (event->type()) {
-        case QEvent::MouseMove:
-            lastSeen = event;
-            if (handShown) {
-                QGuiApplication::restoreOverrideCursor();
-                handShown = false;
-            }
-            PushEvent({EventPointerMove, WindowOfWidget(widget), NoNumber, 0});
-            break;
-        case QEvent::KeyPress:
-            lastSeen = event;
-            PushEvent({EventKeyDown, WindowOfWidget(widget), NoNumber, 0});
-            break;
+        case QEvent::MouseMove: kind = EventPointerMove; break;
+        case QEvent::KeyPress: kind = EventKeyDown; break;
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-            lastSeen = event;
-            PushEvent({EventOther, WindowOfWidget(widget), NoNumber, 0});
-            break;
-        default:
-            break;
+        case QEvent::MouseButtonRelease: kind = EventOther; break;
+        default: return false;
         }
+        auto* input = static_cast<QInputEvent*>(event);
+        QPointF where = event->isPointerEvent() ? static_cast<QPointerEvent*>(event)->points().value(0).globalPosition()
+                                                : QPointF();
+        Seen seen{event->type(), input->timestamp(), where};
+        if (seen == last) return false;
+        last = seen;
+        if (kind == EventPointerMove && handShown) {
+            QGuiApplication::restoreOverrideCursor();
+            handShown = false;
+        }
+        PushEvent({kind, WindowOfWidget(widget), NoNumber, 0});
         return false;
     }
 
   private:
-    const QEvent* lastSeen = nullptr;
+    struct Seen {
+        QEvent::Type type = QEvent::None;
+        quint64 timestamp = 0;
+        QPointF position;
+        bool operator==(const Seen&) const = default;
+    } last;
 };
 
 } // namespace
