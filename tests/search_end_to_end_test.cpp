@@ -51,6 +51,8 @@ TEST_F(SearchEndToEndTest, LoginThenSearchListsCleanedTitlesWithTheSession) {
     ASSERT_TRUE(LoggedIn());
     std::vector<std::string> log = service->RequestLog();
     EXPECT_EQ(log.front(), "login.demo.localhost / (login, password not shown) no-session");
+    EXPECT_EQ(log.size(), 2u) << "the login and its redirect; the blank browser asks for nothing";
+    for (const std::string& line : log) EXPECT_EQ(line.find(LoginPassword), std::string::npos) << line;
 
     Search("Depeche Mode Remix");
     std::vector<const DemoTrack*> expected = MatchDemoTracks("Depeche Mode Remix");
