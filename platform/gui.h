@@ -80,7 +80,6 @@ struct ScreenRect {
 // Top-left of a centred window: outer size clipped to the screen, halves divided towards zero.
 void CentredWindowOrigin(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int& left,
                          int& top);
-ScreenRect WindowClientScreenRect(int window);
 
 // ---- Controls -------------------------------------------------------------------------------
 
@@ -132,7 +131,6 @@ bool ControlExists(int control);
 void SetControlText(int control, const std::string& text);
 std::string ControlText(int control);
 void SetControlSize(int control, int width, int height); // keeps the position
-void ControlSize(int control, int& width, int& height);
 ScreenRect ControlScreenRect(int control); // an empty rectangle for a missing control
 void ClearControlExtendedStyle(int control); // removes a sunken client edge
 

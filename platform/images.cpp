@@ -5,19 +5,9 @@
 
 namespace {
 
-struct Slot {
-    Image image;
-    std::uint64_t generation = 0;
-};
-
-std::map<int, Slot>& Store() {
-    static std::map<int, Slot> store;
+std::map<int, Image>& Store() {
+    static std::map<int, Image> store;
     return store;
-}
-
-std::uint64_t NextGeneration() {
-    static std::uint64_t counter = 0;
-    return ++counter;
 }
 
 std::uint32_t Blend(std::uint32_t below, std::uint32_t above) {
@@ -35,9 +25,7 @@ std::uint32_t Blend(std::uint32_t below, std::uint32_t above) {
 } // namespace
 
 void StoreImage(int number, Image image) {
-    Slot& slot = Store()[number];
-    slot.image = std::move(image);
-    slot.generation = NextGeneration();
+    Store()[number] = std::move(image);
 }
 
 void ForgetImage(int number) { Store().erase(number); }
@@ -52,39 +40,32 @@ void CreateSurface(int number, int width, int height) {
 
 const Image* FindImage(int number) {
     auto found = Store().find(number);
-    return found == Store().end() ? nullptr : &found->second.image;
-}
-
-std::uint64_t ImageGeneration(int number) {
-    auto found = Store().find(number);
-    return found == Store().end() ? 0 : found->second.generation;
+    return found == Store().end() ? nullptr : &found->second;
 }
 
 void DrawImageOnSurface(int surface, int image, int x, int y) {
     auto target = Store().find(surface);
     const Image* source = FindImage(image);
     if (target == Store().end() || !source || surface == image) return;
-    Image& canvas = target->second.image;
+    Image& canvas = target->second;
     for (int row = std::max(0, -y); row < source->height && y + row < canvas.height; ++row)
         for (int column = std::max(0, -x); column < source->width && x + column < canvas.width; ++column) {
             std::uint32_t& below = canvas.pixels[std::size_t(y + row) * canvas.width + x + column];
             std::uint32_t above = source->pixels[std::size_t(row) * source->width + column];
             below = source->hasAlpha ? Blend(below, above) : (above | 0xFF000000u);
         }
-    target->second.generation = NextGeneration();
 }
 
 void FillSurfaceBox(int surface, int x, int y, int width, int height, Colour colour) {
     auto target = Store().find(surface);
     if (target == Store().end()) return;
-    Image& canvas = target->second.image;
+    Image& canvas = target->second;
     int left = std::max(0, x), top = std::max(0, y);
     int right = std::min(canvas.width, x + width), bottom = std::min(canvas.height, y + height);
     std::uint32_t argb = 0xFF000000u | std::uint32_t(RedOf(colour)) << 16 | std::uint32_t(GreenOf(colour)) << 8 |
                          std::uint32_t(BlueOf(colour));
     for (int row = top; row < bottom; ++row)
         std::fill_n(canvas.pixels.begin() + std::ptrdiff_t(row) * canvas.width + left, std::max(0, right - left), argb);
-    target->second.generation = NextGeneration();
 }
 
 void FreeAllImages() { Store().clear(); }

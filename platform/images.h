@@ -32,9 +32,6 @@ void DrawImageOnSurface(int surface, int image, int x, int y);
 // A solid box clipped to the surface; a box of width or height 0 or less draws nothing.
 void FillSurfaceBox(int surface, int x, int y, int width, int height, Colour colour);
 
-// Bumps whenever an image's pixels change, so that controls showing it know to refresh.
-std::uint64_t ImageGeneration(int number);
-
 void FreeAllImages();
 
 // For the decoders: put a finished image under a number, or empty the number.

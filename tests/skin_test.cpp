@@ -105,6 +105,28 @@ TEST_F(SkinTest, BackgroundRegionsAndPanelColour) {
     EXPECT_EQ(Rgb24(background, 5, 100), 0x333333u) << "the frame is RGB 51";
 }
 
+TEST_F(SkinTest, DrawingOnASurfaceBlendsByAlphaAndClips) {
+    const Image* knob = FindImage(VolumeKnobImage);
+    const Image* canvas = FindImage(VolumeCanvas);
+    DrawImageOnSurface(VolumeCanvas, VolumeTrackImage, 0, 0);
+    EXPECT_EQ(canvas->pixels, FindImage(VolumeTrackImage)->pixels) << "the groove covers the whole canvas";
+    DrawImageOnSurface(VolumeCanvas, VolumeKnobImage, 110, 0); // partly beyond the right edge
+    EXPECT_EQ(Rgb24(canvas, 110, 0), Rgb24(FindImage(VolumeTrackImage), 110, 0))
+        << "a transparent corner leaves the groove";
+    EXPECT_EQ(Rgb24(canvas, 110 + 6, 8), Rgb24(knob, 6, 8)) << "an opaque pixel replaces it";
+    FillSurfaceBox(VolumeCanvas, -2, 5, 5, 1, VolumeFill1);
+    EXPECT_EQ(Rgb24(canvas, 2, 5), 0x9A8C61u);
+    EXPECT_NE(Rgb24(canvas, 3, 5), 0x9A8C61u);
+    std::vector<std::uint32_t> before = canvas->pixels;
+    FillSurfaceBox(VolumeCanvas, 3, 6, 0, 1, VolumeFill2);  // a box of width 0 draws nothing
+    FillSurfaceBox(VolumeCanvas, 0, 15, 10, -4, VolumeFill2);
+    EXPECT_EQ(canvas->pixels, before);
+    // The backdrop drawn two rows up shows its rows 2 to 16 on the 15-row spectrum canvas.
+    DrawImageOnSurface(SpectrumCanvas, SpectrumBackdropImage, 0, -2);
+    EXPECT_EQ(Rgb24(FindImage(SpectrumCanvas), 0, 0), 0x040403u);
+    EXPECT_EQ(Rgb24(FindImage(SpectrumCanvas), 0, 12), 0x19191Au);
+}
+
 TEST(SkinDecodeTest, APictureThatFailsToDecodeLeavesItsNumberEmpty) {
     DecodePngImage(BackgroundImage, BackgroundPng, BackgroundPngSize / 2); // truncated
     EXPECT_EQ(FindImage(BackgroundImage), nullptr);

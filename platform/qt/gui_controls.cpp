@@ -154,12 +154,6 @@ void SetControlSize(int control, int width, int height) {
     if (QWidget* widget = WidgetForControl(control)) widget->resize(width, height);
 }
 
-void ControlSize(int control, int& width, int& height) {
-    QWidget* widget = WidgetForControl(control);
-    width = widget ? widget->width() : 0;
-    height = widget ? widget->height() : 0;
-}
-
 ScreenRect ControlScreenRect(int control) {
     QWidget* widget = WidgetForControl(control);
     if (!widget) return {};

@@ -145,10 +145,3 @@ void SetWindowBackgroundImage(int window, int image) {
     widget->tile = QImageFromNumber(image);
     widget->repaint();
 }
-
-ScreenRect WindowClientScreenRect(int window) {
-    QWidget* widget = WidgetForWindow(window);
-    if (!widget) return {};
-    QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    return {origin.x(), origin.y(), origin.x() + widget->width(), origin.y() + widget->height()};
-}
