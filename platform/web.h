@@ -23,3 +23,6 @@ void ShutdownWeb();
 // The address as it goes on the wire: bytes that an address cannot carry as they stand
 // (spaces, control bytes, bytes above 127 and a few others) are percent-encoded, as a browser does.
 std::string EncodeAddressForWire(const std::string& address);
+
+// Every byte for which keep is false written as "%" and two capital hex digits.
+std::string PercentEncode(const std::string& bytes, bool (*keep)(unsigned char byte));

@@ -77,16 +77,22 @@ void InitialiseWeb() {
     stopping = false;
 }
 
-std::string EncodeAddressForWire(const std::string& address) {
+std::string PercentEncode(const std::string& bytes, bool (*keep)(unsigned char byte)) {
     static const char hex[] = "0123456789ABCDEF";
-    std::string wire;
-    for (unsigned char byte : address) {
-        bool unsafe = byte <= 0x20 || byte >= 0x7F || byte == '"' || byte == '<' || byte == '>' || byte == '\\' ||
-                      byte == '^' || byte == '`' || byte == '{' || byte == '|' || byte == '}';
-        if (unsafe) wire += {'%', hex[byte >> 4], hex[byte & 15]};
-        else wire += char(byte);
+    std::string encoded;
+    encoded.reserve(bytes.size());
+    for (unsigned char byte : bytes) {
+        if (keep(byte)) encoded += char(byte);
+        else encoded += {'%', hex[byte >> 4], hex[byte & 15]};
     }
-    return wire;
+    return encoded;
+}
+
+std::string EncodeAddressForWire(const std::string& address) {
+    return PercentEncode(address, [](unsigned char byte) {
+        return byte > 0x20 && byte < 0x7F && byte != '"' && byte != '<' && byte != '>' && byte != '\\' &&
+               byte != '^' && byte != '`' && byte != '{' && byte != '|' && byte != '}';
+    });
 }
 
 bool URLDownloadToFileA(const std::string& address, const std::string& path) {

@@ -2,17 +2,13 @@
 
 #include "../app/program_state.h"
 #include "../platform/gui.h"
+#include "../platform/web.h"
 
 std::string EncodeQueryValue(const std::string& text) {
-    static const char hex[] = "0123456789ABCDEF";
-    std::string encoded;
-    for (unsigned char byte : text) {
-        bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
-                     byte == '-' || byte == '.' || byte == '_' || byte == '~';
-        if (plain) encoded += char(byte);
-        else encoded += {'%', hex[byte >> 4], hex[byte & 15]};
-    }
-    return encoded;
+    return PercentEncode(text, [](unsigned char byte) {
+        return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+               byte == '-' || byte == '.' || byte == '_' || byte == '~';
+    });
 }
 
 std::string BuildSearchAddress(const std::string& searchText) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyleFactory>
@@ -29,7 +30,7 @@ std::map<int, PressRecord> presses;
 
 // Turns raw input anywhere in the program into passes of the loop. An event that a child leaves
 // to its parent is offered to the filter again; it counts once. Events are told apart by their
-// kind, time stamp and screen position (their addresses repeat: the toolkit builds them on the stack).
+// kind, time stamp, screen position and key (their addresses repeat: the toolkit builds them on the stack).
 class ProgramEventFilter : public QObject {
   public:
     bool eventFilter(QObject* receiver, QEvent* event) override {
@@ -46,7 +47,8 @@ class ProgramEventFilter : public QObject {
         auto* input = static_cast<QInputEvent*>(event);
         QPointF where = event->isPointerEvent() ? static_cast<QPointerEvent*>(event)->points().value(0).globalPosition()
                                                 : QPointF();
-        Seen seen{event->type(), input->timestamp(), where};
+        int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        Seen seen{event->type(), input->timestamp(), where, key};
         if (seen == last) return false;
         last = seen;
         if (kind == EventPointerMove && handShown) {
@@ -62,6 +64,7 @@ class ProgramEventFilter : public QObject {
         QEvent::Type type = QEvent::None;
         quint64 timestamp = 0;
         QPointF position;
+        int key = 0;
         bool operator==(const Seen&) const = default;
     } last;
 };

@@ -1,6 +1,10 @@
 #include "demo_service.h"
 
+#include "../../platform/web.h"
+
 #include <httplib.h>
+
+#include <cctype>
 
 #include <cstdio>
 #include <random>
@@ -66,12 +70,7 @@ std::string Marked(const std::string& text, const std::vector<std::string>& word
 }
 
 std::string QueryLink(const std::string& performer) {
-    static const char hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char byte : performer)
-        if (std::isalnum(byte)) out += char(byte);
-        else out += {'%', hex[byte >> 4], hex[byte & 15]};
-    return out;
+    return PercentEncode(performer, [](unsigned char byte) { return byte < 0x80 && std::isalnum(byte) != 0; });
 }
 
 std::string HostOf(const httplib::Request& request) {
